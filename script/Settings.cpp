@@ -1,0 +1,5 @@
+#include "script/Settings.h"
+
+TInstallSettings InstallSettings;
+
+void ResetInstallSettings() { InstallSettings = TInstallSettings(); }
