@@ -1,9 +1,13 @@
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(TOOLCHAIN_PREFIX x86_64-w64-mingw32)
-# The posix flavour: googletest needs std::mutex, which the win32 thread model lacks.
-set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-posix)
+# posix: googletest needs std::mutex, which the win32 thread model lacks.
+# win32: the shipping program, smaller without the pthread layer.
+if(NOT SETUP_MINGW_THREADS)
+  set(SETUP_MINGW_THREADS posix)
+endif()
+set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-${SETUP_MINGW_THREADS})
+set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-${SETUP_MINGW_THREADS})
 set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

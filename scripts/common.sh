@@ -6,6 +6,12 @@ configure_and_build() {
   cmake --build "$root/build/$name" -j "$jobs"
 }
 
+# The shipping program: i686, static, the smaller win32 thread model, no tests.
+build_release() {
+  configure_and_build release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
+    -DSETUP_MINGW_THREADS=win32 -DSETUP_TESTS=OFF
+}
+
 # A kernel may have its 32-bit support switched off; then only 64-bit Wine works.
 can_run_32bit() {
   /lib/ld-linux.so.2 --version >/dev/null 2>&1

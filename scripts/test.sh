@@ -3,7 +3,8 @@
 #   1. the platform-free code natively, with AddressSanitizer and UBSan;
 #   2. the Windows build's tests under Wine, on a virtual X display.
 # The shipping i686 build and the x86_64 build are both compiled. The Windows tests run
-# the i686 build where this machine can run 32-bit programs, else the x86_64 one.
+# an i686 build where this machine can run 32-bit programs, else the x86_64 one (a
+# kernel with its 32-bit support switched off cannot run 32-bit Wine).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -13,11 +14,13 @@ jobs=$(nproc)
 source scripts/common.sh
 
 configure_and_build native -DSETUP_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
-configure_and_build win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
+build_release
 configure_and_build win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"
-
 test_build=win64
-can_run_32bit && test_build=win32
+if can_run_32bit; then
+  configure_and_build win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
+  test_build=win32
+fi
 echo "Windows tests run the $test_build build."
 
 start_virtual_display
