@@ -1,0 +1,39 @@
+#include "Scenario.h"
+
+namespace e2e {
+
+bool IsBackground(const Window& window) {
+    const RECT rect = window.Rect();
+    const std::string caption = window.Text();
+    return (caption == "Setup" || caption == "Deinstallation") &&
+           rect.right - rect.left == GetSystemMetrics(SM_CXSCREEN);
+}
+
+Window WaitBackground(const Process& program) {
+    return program.WaitWindow(IsBackground);
+}
+
+Window WaitWindowOverBackground(const Process& program) {
+    return program.WaitWindow([](const Window& window) { return !IsBackground(window); });
+}
+
+int Scaled(int designPixels) {
+    return MulDiv(designPixels, ScreenPixelsPerInch(), 120);
+}
+
+ScreenImage Screenshot(const std::string& scenario) {
+    const std::string dir = HostPath(E2E_SCREENS_DIR);
+    CreateDirectoryA(dir.c_str(), nullptr);
+    ScreenImage image = ScreenImage::Capture();
+    image.SavePng(dir + "\\" + scenario + "-" + std::to_string(ScreenPixelsPerInch()) + "ppi-" +
+                  std::to_string(ScreenBitsPerPixel()) + "bpp.png");
+    return image;
+}
+
+RECT RelativeTo(const RECT& screenRect, const Window& window) {
+    const RECT client = window.ClientRect();
+    return {screenRect.left - client.left, screenRect.top - client.top, screenRect.right - client.left,
+            screenRect.bottom - client.top};
+}
+
+} // namespace e2e

@@ -1,0 +1,26 @@
+// What the scenarios know about the program's windows, seen from outside.
+#pragma once
+#include "Driver.h"
+#include "Screen.h"
+#include <string>
+
+namespace e2e {
+
+// The full-screen background: caption "Setup" or "Deinstallation", as wide as the screen.
+bool IsBackground(const Window& window);
+// The background once it has been shown.
+Window WaitBackground(const Process& program);
+// A visible top-level window other than the background: the window that opens over it.
+Window WaitWindowOverBackground(const Process& program);
+
+// A design size (pixels at 120 pixels per inch) on this screen.
+int Scaled(int designPixels);
+
+// Saves the screen as PNG in the build folder's screenshot folder, named after the scenario,
+// the pixels per inch and the colour depth; returns the capture for pixel checks.
+ScreenImage Screenshot(const std::string& scenario);
+
+// A rectangle of a window relative to the client area of another one.
+RECT RelativeTo(const RECT& screenRect, const Window& window);
+
+} // namespace e2e
