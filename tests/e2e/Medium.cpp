@@ -33,4 +33,10 @@ void Medium::WriteSetupScript(const std::string& programTitle, const std::string
                            "\r\n\r\n[Group]\r\nName=\r\n");
 }
 
+void Medium::WriteInstallLog(const std::string& programTitle) const {
+    Write("INSTALL1.LOG",
+          "[General]\r\nName=" + programTitle + "\r\n[InstalledFiles]\r\nFile1=" + Dir() +
+              "uninstal.exe\r\n[Group]\r\nName=\r\n[StartMenu]\r\nFolder=" + startMenuFolder_ + "\r\n");
+}
+
 } // namespace e2e

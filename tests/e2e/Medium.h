@@ -28,6 +28,8 @@ class Medium {
     // A setup script naming this medium's start-menu folder, with no group, so that nothing
     // lands in the start menu; lines end in CR LF.
     void WriteSetupScript(const std::string& programTitle, const std::string& defaultPath) const;
+    // What an installation leaves for the uninstaller, written as the installer names it.
+    void WriteInstallLog(const std::string& programTitle) const;
 
   private:
     TempDir dir_;

@@ -2,6 +2,19 @@
 
 namespace e2e {
 
+void WriteMedium(const Medium& medium, bool install) {
+    if (!install) {
+        medium.WriteInstallLog(kAppTitle);
+        return;
+    }
+    medium.WriteSetupScript(kAppTitle, ProposedTarget(medium));
+    medium.Write("Vertrag.Txt", "Lizenzvertrag\r\nNutzung auf eigene Gefahr.\r\n");
+}
+
+std::string ProposedTarget(const Medium& medium) {
+    return medium.Dir() + "Ziel";
+}
+
 bool IsBackground(const Window& window) {
     const RECT rect = window.Rect();
     const std::string caption = window.Text();

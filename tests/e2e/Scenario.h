@@ -1,10 +1,20 @@
 // What the scenarios know about the program's windows, seen from outside.
 #pragma once
 #include "Driver.h"
+#include "Medium.h"
 #include "Screen.h"
 #include <string>
 
 namespace e2e {
+
+// The application name of the test media; its umlauts check the code page on the way too.
+inline const std::string kAppTitle = "Müllers Kartei 3";
+
+// Install mode: a setup script whose target lies in the medium, and a licence text.
+// Uninstall mode: the installation log.
+void WriteMedium(const Medium& medium, bool install);
+// The target directory that the medium's setup script proposes.
+std::string ProposedTarget(const Medium& medium);
 
 // The full-screen background: caption "Setup" or "Deinstallation", as wide as the screen.
 bool IsBackground(const Window& window);

@@ -1,0 +1,184 @@
+// Start-up as the user meets it: the missing script, the unattended switch, and the directory of
+// an earlier installation that the registry remembers.
+#include "Scenario.h"
+#include "ui/Registry.h"
+#include <gtest/gtest.h>
+
+using namespace e2e;
+
+namespace {
+
+struct ScriptCase {
+    const char* name;
+    const char* programName;
+    const char* scriptName;
+};
+
+class MissingScriptTest : public ::testing::TestWithParam<ScriptCase> {};
+
+struct SwitchCase {
+    const char* name;
+    const char* arguments;
+    bool unattended;
+};
+
+class UnattendedTest : public ::testing::TestWithParam<SwitchCase> {};
+
+struct EarlierCase {
+    const char* name;
+    const char* uninstallString; // below the medium; empty: the key has no such value
+    bool createDirectory;
+    const char* proposed; // below the medium
+};
+
+class EarlierInstallationTest : public ::testing::TestWithParam<EarlierCase> {};
+
+bool UninstallKeyExists(const Medium& medium) {
+    return TRegistry(HKEY_LOCAL_MACHINE).OpenKey(UninstallKey(medium.StartMenuFolder()), false);
+}
+
+// The first edit field that is not a memo: the wizard's path field.
+Window PathField(const Window& wizard) {
+    for (const auto& control : wizard.Controls())
+        if (lstrcmpiA(control.ClassName().c_str(), "Edit") == 0 && !(control.Style() & ES_MULTILINE))
+            return control;
+    return {};
+}
+
+template <class Case> std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+    return info.param.name;
+}
+
+// Failure reports name the case instead of dumping its bytes.
+void PrintTo(const ScriptCase& c, std::ostream* out) {
+    *out << c.name;
+}
+void PrintTo(const SwitchCase& c, std::ostream* out) {
+    *out << c.name;
+}
+void PrintTo(const EarlierCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+} // namespace
+
+// Without its script the program says so in a plain box and ends, having shown nothing else.
+TEST_P(MissingScriptTest, SaysSoAndEndsWithoutAnotherWindow) {
+    const Medium medium(GetParam().programName);
+    ASSERT_TRUE(medium.HasProgram());
+    const Process program(medium.ProgramPath(), "");
+    ASSERT_TRUE(program.Started());
+
+    std::vector<std::string> others;
+    auto noteOthers = [&](const Window& box) {
+        for (const auto& window : program.TopWindows())
+            if (window.Handle() != box.Handle())
+                others.push_back(window.ClassName() + " \"" + window.Text() + "\"");
+    };
+    Window box;
+    WaitUntil([&] {
+        box = program.WaitWindow("Setup", 0);
+        noteOthers(box);
+        return static_cast<bool>(box) || !program.Running();
+    });
+    ASSERT_TRUE(box) << "no message box";
+    const std::string script = GetParam().scriptName;
+    EXPECT_EQ(box.MessageText(), "Datei " + script + " nicht gefunden: " + medium.Dir() + script);
+    EXPECT_EQ(box.ClassName(), "#32770");
+    EXPECT_TRUE(box.Control("OK", "Button"));
+    EXPECT_FALSE(box.Control("Abbrechen"));
+
+    ASSERT_TRUE(box.Click("OK"));
+    WaitUntil([&] {
+        noteOthers(box);
+        return !program.Running();
+    });
+    EXPECT_EQ(program.WaitExit(0), std::optional<DWORD>(0));
+    EXPECT_EQ(others, std::vector<std::string>{});
+    EXPECT_FALSE(UninstallKeyExists(medium)) << "nothing is written before the program ends";
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, MissingScriptTest,
+                         ::testing::Values(ScriptCase{"Setup_exe", "Setup.exe", "Setup.lst"},
+                                           ScriptCase{"setup_EXE", "setup.EXE", "Setup.lst"},
+                                           ScriptCase{"Uninstal_exe", "Uninstal.exe", "install1.log"}),
+                         CaseName<ScriptCase>);
+
+// Only a first parameter "/s", in either case, makes the run unattended: then the background is
+// made but never shown, and the wizard opens out of sight.
+TEST_P(UnattendedTest, ShowsTheBackgroundOnlyWhenAttended) {
+    const Medium medium("Setup.exe");
+    ASSERT_TRUE(medium.HasProgram());
+    WriteMedium(medium, true);
+    const Process program(medium.ProgramPath(), GetParam().arguments);
+    ASSERT_TRUE(program.Started());
+
+    bool backgroundMade = false, backgroundShown = false;
+    Window opened;
+    WaitUntil([&] {
+        for (const auto& window : program.TopWindows(true)) {
+            if (IsBackground(window)) {
+                backgroundMade = true;
+                backgroundShown = backgroundShown || window.Visible();
+            } else if (window.Visible()) {
+                opened = window;
+            }
+        }
+        return static_cast<bool>(opened) || !program.Running();
+    });
+    EXPECT_TRUE(backgroundMade);
+    EXPECT_EQ(backgroundShown, !GetParam().unattended);
+    ASSERT_TRUE(opened) << "no window opened";
+    EXPECT_EQ(opened.Text(), "Setup");
+    if (GetParam().unattended) {
+        EXPECT_GE(opened.Rect().left, GetSystemMetrics(SM_CXSCREEN)) << "the wizard runs out of sight";
+    } else {
+        EXPECT_LT(opened.Rect().left, GetSystemMetrics(SM_CXSCREEN));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Switches, UnattendedTest,
+                         ::testing::Values(SwitchCase{"slash_s", "/s", true},
+                                           SwitchCase{"slash_S", "/S", true},
+                                           SwitchCase{"slash_s_then_x", "/s x", true},
+                                           SwitchCase{"x_then_slash_s", "x /s", false}),
+                         CaseName<SwitchCase>);
+
+// A reinstallation proposes the directory of the earlier installation's uninstaller, if that
+// directory still exists; otherwise the script's own proposal stands.
+TEST_P(EarlierInstallationTest, ProposesItsDirectoryWhileItExists) {
+    const Medium medium("Setup.exe");
+    ASSERT_TRUE(medium.HasProgram());
+    WriteMedium(medium, true);
+    {
+        TRegistry key(HKEY_LOCAL_MACHINE);
+        ASSERT_TRUE(key.OpenKey(UninstallKey(medium.StartMenuFolder()), true));
+        if (*GetParam().uninstallString)
+            key.WriteString("UninstallString", medium.Dir() + GetParam().uninstallString);
+    }
+    if (GetParam().createDirectory) {
+        ASSERT_TRUE(CreateDirectoryA((medium.Dir() + "Alt Programm").c_str(), nullptr));
+    }
+    const Process program(medium.ProgramPath(), "");
+    ASSERT_TRUE(program.Started());
+
+    const Window wizard = WaitWindowOverBackground(program);
+    ASSERT_TRUE(wizard) << "no wizard";
+    const Window path = PathField(wizard);
+    ASSERT_TRUE(path) << "no path field";
+    const std::string proposed =
+        *GetParam().proposed ? medium.Dir() + GetParam().proposed : ProposedTarget(medium);
+    EXPECT_EQ(path.Text(), proposed);
+
+    ASSERT_TRUE(wizard.Click("&Beenden"));
+    EXPECT_EQ(program.WaitExit(), std::optional<DWORD>(0));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, EarlierInstallationTest,
+    ::testing::Values(EarlierCase{"existing", "Alt Programm\\Uninstal.exe", true, "Alt Programm"},
+                      // only one trailing backslash goes
+                      EarlierCase{"double_backslash", "Alt Programm\\\\Uninstal.exe", true, "Alt Programm\\"},
+                      EarlierCase{"deleted", "Alt Programm\\Uninstal.exe", false, ""},
+                      EarlierCase{"no_value", "", false, ""}),
+    CaseName<EarlierCase>);
