@@ -30,6 +30,7 @@ constexpr Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255}, kLime{0, 255, 0}, kRed{255
 struct ModeCase {
     const char* programName;
     bool install;
+    const char* shot; // screenshot name: Wine's file names ignore case, so not the program's name
 };
 
 std::string CaseName(const ::testing::TestParamInfo<ModeCase>& info) {
@@ -175,7 +176,7 @@ TEST_P(BackgroundTest, LaysOutTheDesignScaledToTheScreen) {
 TEST_P(BackgroundTest, PaintsGradientTitleAndBannerColours) {
     // The window paints after it appears: wait until the screen shows it, then keep that picture.
     WaitUntil([&] { return ScreenFindings(ScreenImage::Capture()).empty(); }, 5000);
-    const ScreenImage screen = Screenshot(std::string("background-") + GetParam().programName);
+    const ScreenImage screen = Screenshot(std::string("background-") + GetParam().shot);
     EXPECT_EQ(ScreenFindings(screen), "");
 }
 
@@ -191,10 +192,12 @@ TEST_P(BackgroundTest, OpensItsWindowCentredRightOfTheTree) {
               height = at.bottom - at.top;
     EXPECT_EQ(at.left, (client.right - client.left - treeWidth - width) / 2 + treeWidth);
     EXPECT_EQ(at.top, (outer.bottom - outer.top - height) / 2);
-    Screenshot(std::string("over-background-") + GetParam().programName);
+    Screenshot(std::string("over-background-") + GetParam().shot);
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, BackgroundTest,
-                         ::testing::Values(ModeCase{"Setup.exe", true}, ModeCase{"setup.EXE", true},
-                                           ModeCase{"Uninstal.exe", false}, ModeCase{"Setup1.exe", false}),
+                         ::testing::Values(ModeCase{"Setup.exe", true, "install"},
+                                           ModeCase{"setup.EXE", true, "install-name-case"},
+                                           ModeCase{"Uninstal.exe", false, "uninstall"},
+                                           ModeCase{"Setup1.exe", false, "uninstall-Setup1"}),
                          CaseName);

@@ -128,6 +128,13 @@ bool Window::Click(const std::string& caption) const {
     return false;
 }
 
+std::string Describe(const Window& window) {
+    const RECT r = window.Rect();
+    return window.ClassName() + " \"" + window.Text() + "\" (" + std::to_string(r.left) + "," +
+           std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," + std::to_string(r.bottom) + ")" +
+           (window.Visible() ? "" : " hidden");
+}
+
 Process::Process(const std::string& program, const std::string& arguments) {
     std::string commandLine = "\"" + program + "\"";
     if (!arguments.empty()) commandLine += " " + arguments;

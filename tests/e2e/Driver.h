@@ -45,6 +45,9 @@ class Window {
     HWND handle_ = nullptr;
 };
 
+// Class, caption and outer bounds of a window, for failure reports.
+std::string Describe(const Window& window);
+
 struct TreeItem {
     std::string text;
     bool selected = false;

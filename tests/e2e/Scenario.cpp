@@ -26,8 +26,23 @@ Window WaitBackground(const Process& program) {
     return program.WaitWindow(IsBackground);
 }
 
+Window FirstOverBackground(const Process& program) {
+    for (const auto& window : program.TopWindows())
+        if (!IsBackground(window)) return window;
+    return {};
+}
+
 Window WaitWindowOverBackground(const Process& program) {
-    return program.WaitWindow([](const Window& window) { return !IsBackground(window); });
+    // A starting window may show for a moment before its caption and bounds are final; only a
+    // window seen twice in a row counts.
+    Window candidate, found;
+    WaitUntil([&] {
+        const Window now = FirstOverBackground(program);
+        if (now && now.Handle() == candidate.Handle()) found = now;
+        candidate = now;
+        return static_cast<bool>(found);
+    });
+    return found;
 }
 
 int Scaled(int designPixels) {

@@ -21,6 +21,7 @@ bool IsBackground(const Window& window);
 // The background once it has been shown.
 Window WaitBackground(const Process& program);
 // A visible top-level window other than the background: the window that opens over it.
+Window FirstOverBackground(const Process& program);
 Window WaitWindowOverBackground(const Process& program);
 
 // A design size (pixels at 120 pixels per inch) on this screen.
