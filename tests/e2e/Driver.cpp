@@ -135,17 +135,47 @@ std::string Describe(const Window& window) {
            (window.Visible() ? "" : " hidden");
 }
 
-Process::Process(const std::string& program, const std::string& arguments) {
+// A new process starts with an empty key state; keys held by the driver reach it only through an
+// input state shared with its first thread before that thread runs.
+void SetShiftCtrl(bool down) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    for (int key : {VK_SHIFT, VK_LSHIFT, VK_CONTROL, VK_LCONTROL})
+        keys[key] = down ? 0x80 : 0;
+    SetKeyboardState(keys);
+}
+
+Process::Process(const std::string& program, const std::string& arguments, bool holdShiftCtrl) {
     std::string commandLine = "\"" + program + "\"";
     if (!arguments.empty()) commandLine += " " + arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info_))
+    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                        holdShiftCtrl ? CREATE_SUSPENDED : 0, nullptr, nullptr, &startup, &info_)) {
         info_ = {};
+        return;
+    }
+    if (!holdShiftCtrl) return;
+    MSG message;
+    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE); // the driver's thread needs a queue to share
+    ResumeThread(info_.hThread);
+    // The program's thread has an input state to share only once it has a queue, which it makes at
+    // its first window call: try at once and again until then.
+    const DWORD start = GetTickCount();
+    while (!(keysHeld_ = AttachThreadInput(GetCurrentThreadId(), info_.dwThreadId, TRUE) != 0) &&
+           GetTickCount() - start < 5000 && Running())
+        Sleep(0);
+    SetShiftCtrl(true);
+}
+
+void Process::ReleaseKeys() {
+    SetShiftCtrl(false);
+    if (keysHeld_) AttachThreadInput(GetCurrentThreadId(), info_.dwThreadId, FALSE);
+    keysHeld_ = false;
 }
 
 Process::~Process() {
+    ReleaseKeys();
     if (!Started()) return;
     if (Running()) {
         TerminateProcess(info_.hProcess, 1);

@@ -57,7 +57,9 @@ struct TreeItem {
 // A program started by the driver; still running at the end, it is terminated.
 class Process {
   public:
-    Process(const std::string& program, const std::string& arguments);
+    // holdShiftCtrl: the program starts with Shift and Ctrl held down, as a person holds them
+    // while starting it, until ReleaseKeys.
+    Process(const std::string& program, const std::string& arguments, bool holdShiftCtrl = false);
     ~Process();
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
@@ -65,6 +67,7 @@ class Process {
     bool Started() const { return info_.hProcess != nullptr; }
     DWORD Id() const { return info_.dwProcessId; }
     bool Running() const;
+    void ReleaseKeys();
 
     // The process's top-level windows, visible ones only unless asked.
     std::vector<Window> TopWindows(bool includeHidden = false) const;
@@ -79,6 +82,7 @@ class Process {
 
   private:
     PROCESS_INFORMATION info_ = {};
+    bool keysHeld_ = false;
 };
 
 // Polls the condition until it holds or the timeout ends; the last answer.

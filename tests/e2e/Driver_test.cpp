@@ -111,6 +111,16 @@ TEST_F(DriverTest, SeesTheProgramEndWithItsWholeExitCode) {
     EXPECT_FALSE(probe.Running());
 }
 
+// Keys held by the driver reach the program's start-up, and only that program's.
+TEST(DriverKeys, HoldsShiftAndCtrlForTheStartOnly) {
+    Process held(HostPath(E2E_PROBE_EXE), "", true);
+    ASSERT_TRUE(held.WaitWindow("Probe mit Umschalt+Strg")) << "the probe did not see the keys";
+    held.ReleaseKeys();
+    Process plain(HostPath(E2E_PROBE_EXE), "");
+    EXPECT_TRUE(plain.WaitWindow("Probe"));
+    EXPECT_GE(GetKeyState(VK_SHIFT), 0);
+}
+
 TEST_F(DriverTest, CapturesTheScreenAsShown) {
     const RECT client = window.ClientRect();
     ScreenImage screen = ScreenImage::Capture();

@@ -19,6 +19,7 @@ class MissingScriptTest : public ::testing::TestWithParam<ScriptCase> {};
 struct SwitchCase {
     const char* name;
     const char* arguments;
+    bool shiftCtrl; // held down at start
     bool unattended;
 };
 
@@ -132,16 +133,17 @@ INSTANTIATE_TEST_SUITE_P(Names, MissingScriptTest,
                                            ScriptCase{"Uninstal_exe", "Uninstal.exe", "install1.log"}),
                          CaseName<ScriptCase>);
 
-// Only a first parameter "/s", in either case, makes the run unattended: then the background is
-// made but never shown.
+// Only a first parameter "/s", in either case, or Shift and Ctrl held at start make the run
+// unattended: then the background is made but never shown.
 TEST_P(UnattendedTest, ShowsTheBackgroundOnlyWhenAttended) {
     const Medium medium("Setup.exe");
     ASSERT_TRUE(medium.HasProgram());
     WriteMedium(medium, true);
-    const Process program(medium.ProgramPath(), GetParam().arguments);
+    Process program(medium.ProgramPath(), GetParam().arguments, GetParam().shiftCtrl);
     ASSERT_TRUE(program.Started());
 
     const StartWatch watch = WatchStart(program);
+    program.ReleaseKeys();
     ::testing::Message windows;
     for (const auto& line : watch.seen)
         windows << "\n  " << line;
@@ -152,10 +154,11 @@ TEST_P(UnattendedTest, ShowsTheBackgroundOnlyWhenAttended) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Switches, UnattendedTest,
-                         ::testing::Values(SwitchCase{"slash_s", "/s", true},
-                                           SwitchCase{"slash_S", "/S", true},
-                                           SwitchCase{"slash_s_then_x", "/s x", true},
-                                           SwitchCase{"x_then_slash_s", "x /s", false}),
+                         ::testing::Values(SwitchCase{"slash_s", "/s", false, true},
+                                           SwitchCase{"slash_S", "/S", false, true},
+                                           SwitchCase{"slash_s_then_x", "/s x", false, true},
+                                           SwitchCase{"x_then_slash_s", "x /s", false, false},
+                                           SwitchCase{"shift_ctrl", "", true, true}),
                          CaseName<SwitchCase>);
 
 // Unattended, the wizard runs where nobody sees it.

@@ -93,8 +93,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     windowClass.hbrBackground = CreateSolidBrush(kBackground);
     windowClass.lpszClassName = "E2EProbe";
     RegisterClassA(&windowClass);
-    HWND window = CreateWindowExA(0, "E2EProbe", "Probe", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 100, 50,
-                                  400, 300, nullptr, nullptr, instance, nullptr);
+    // Shift and Ctrl held at start, as the program under test checks them.
+    const bool keysHeld = GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) < 0;
+    HWND window = CreateWindowExA(0, "E2EProbe", keysHeld ? "Probe mit Umschalt+Strg" : "Probe",
+                                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 100, 50, 400, 300, nullptr,
+                                  nullptr, instance, nullptr);
     ShowWindow(window, SW_SHOW);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
