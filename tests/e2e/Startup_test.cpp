@@ -1,7 +1,9 @@
 // Start-up as the user meets it: the missing script, the unattended switch, and the directory of
 // an earlier installation that the registry remembers.
 #include "Scenario.h"
+#include "WineDrive.h"
 #include "ui/Registry.h"
+#include <optional>
 #include <gtest/gtest.h>
 
 using namespace e2e;
@@ -12,6 +14,7 @@ struct ScriptCase {
     const char* name;
     const char* programName;
     const char* scriptName;
+    bool atDriveRoot; // started as X:\Setup.exe
 };
 
 class MissingScriptTest : public ::testing::TestWithParam<ScriptCase> {};
@@ -95,7 +98,13 @@ StartWatch WatchStart(const Process& program) {
 TEST_P(MissingScriptTest, SaysSoAndEndsWithoutAnotherWindow) {
     const Medium medium(GetParam().programName);
     ASSERT_TRUE(medium.HasProgram());
-    const Process program(medium.ProgramPath(), "");
+    std::optional<WineDrive> drive;
+    if (GetParam().atDriveRoot) {
+        drive.emplace(medium.Dir());
+        ASSERT_TRUE(*drive) << "no drive for the medium";
+    }
+    const std::string dir = drive ? drive->Root() : medium.Dir();
+    const Process program(dir + GetParam().programName, "");
     ASSERT_TRUE(program.Started());
 
     std::vector<std::string> others;
@@ -112,7 +121,7 @@ TEST_P(MissingScriptTest, SaysSoAndEndsWithoutAnotherWindow) {
     });
     ASSERT_TRUE(box) << "no message box";
     const std::string script = GetParam().scriptName;
-    EXPECT_EQ(box.MessageText(), "Datei " + script + " nicht gefunden: " + medium.Dir() + script);
+    EXPECT_EQ(box.MessageText(), "Datei " + script + " nicht gefunden: " + dir + script);
     EXPECT_EQ(box.ClassName(), "#32770");
     EXPECT_TRUE(box.Control("OK", "Button"));
     EXPECT_FALSE(box.Control("Abbrechen"));
@@ -128,9 +137,11 @@ TEST_P(MissingScriptTest, SaysSoAndEndsWithoutAnotherWindow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, MissingScriptTest,
-                         ::testing::Values(ScriptCase{"Setup_exe", "Setup.exe", "Setup.lst"},
-                                           ScriptCase{"setup_EXE", "setup.EXE", "Setup.lst"},
-                                           ScriptCase{"Uninstal_exe", "Uninstal.exe", "install1.log"}),
+                         ::testing::Values(ScriptCase{"Setup_exe", "Setup.exe", "Setup.lst", false},
+                                           ScriptCase{"setup_EXE", "setup.EXE", "Setup.lst", false},
+                                           ScriptCase{"Uninstal_exe", "Uninstal.exe", "install1.log", false},
+                                           ScriptCase{"Setup_exe_at_drive_root", "Setup.exe", "Setup.lst",
+                                                      true}),
                          CaseName<ScriptCase>);
 
 // Only a first parameter "/s", in either case, or Shift and Ctrl held at start make the run
