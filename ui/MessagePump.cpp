@@ -1,5 +1,20 @@
 #include "ui/MessagePump.h"
-#include <windows.h>
+
+// GetAncestor is missing on Windows 95, so the parent chain is walked by hand.
+static HWND TopLevelOf(HWND window) {
+    while (window && (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD))
+        window = GetParent(window);
+    return window;
+}
+
+void DispatchWithDialogKeys(MSG& msg) {
+    if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) {
+        HWND top = TopLevelOf(msg.hwnd);
+        if (top && IsDialogMessageA(top, &msg)) return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+}
 
 void ProcessMessages() {
     MSG msg;
@@ -8,7 +23,6 @@ void ProcessMessages() {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchWithDialogKeys(msg);
     }
 }
