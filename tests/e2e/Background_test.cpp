@@ -180,7 +180,7 @@ TEST_P(BackgroundTest, PaintsGradientTitleAndBannerColours) {
     EXPECT_EQ(ScreenFindings(screen), "");
 }
 
-TEST_P(BackgroundTest, OpensItsWindowCentredRightOfTheTree) {
+TEST_P(BackgroundTest, OpensItsWindowCentredRightOfTheTreeAndEndsWithIt) {
     const Window window = WaitWindowOverBackground(*program);
     ASSERT_TRUE(window) << "no window opened over the background";
     EXPECT_EQ(window.Text(), Caption());
@@ -193,6 +193,10 @@ TEST_P(BackgroundTest, OpensItsWindowCentredRightOfTheTree) {
     EXPECT_EQ(at.left, (client.right - client.left - treeWidth - width) / 2 + treeWidth);
     EXPECT_EQ(at.top, (outer.bottom - outer.top - height) / 2);
     Screenshot(std::string("over-background-") + GetParam().shot);
+
+    // Both windows end the program at once with their "&Beenden".
+    ASSERT_TRUE(window.Click("&Beenden"));
+    EXPECT_EQ(program->WaitExit(), std::optional<DWORD>(0));
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, BackgroundTest,
