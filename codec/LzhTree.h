@@ -63,17 +63,14 @@ struct LzhTree {
         IncrementFrom(static_cast<unsigned>(prnt[symbol + T]));
     }
 
-    // The same, given the nodes from the root (path[0]) down to the symbol's leaf
-    // (path[depth]) as the decoder has just walked them: while no node moves, the way up
-    // is that path, and the counts along it need not wait for the parent links.
-    void update(unsigned symbol, const uint16_t* path, int depth) {
-        if (freq[R] == MAX_FREQ) return update(symbol);
-        for (int d = depth; d > 0; --d) {
-            unsigned c = path[d];
-            unsigned k = ++freq[c];
-            if (k > freq[c + 1]) return IncrementFrom(static_cast<unsigned>(prnt[Exchange(c, k)]));
-        }
-        ++freq[R];
+    // For a decoder that has counted a code's nodes on the way down, from the root
+    // (path[0]) to the leaf, as if no node had to move: node path[level], the deepest that
+    // has to, moves now, and the nodes above it are counted again the usual way.
+    void MoveAfterCounting(const uint16_t* path, int level) {
+        for (int d = 0; d < level; ++d)
+            --freq[path[d]];
+        unsigned c = path[level];
+        IncrementFrom(static_cast<unsigned>(prnt[Exchange(c, freq[c])]));
     }
 
   private:

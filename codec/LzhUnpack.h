@@ -129,25 +129,47 @@ template <class ReadBytesProc> class LzhBitReader {
     uint64_t missing_ = 0;
 };
 
-// Walks from the root to a leaf: the top levels by table, then one bit per level. The path
-// taken speeds up the update.
-template <class Bits> unsigned DecodeChar(LzhTables& tree, Bits& bits) {
-    if (tree.cacheStale) tree.BuildTop();
-    const TopEntry& top = tree.top[bits.Peek(TopBits)];
-    bits.Skip(top.depth);
+// Walks from the root to a leaf, the top levels by table, then one bit per level, and
+// counts the symbol on the way. Counting from the root down gives the same counts as
+// counting from the leaf up while no node has to move, since a node is only compared with
+// the next one, which is never below it and is its parent at most; the first node that has
+// to move is then handled by the tree in the usual order.
+template <class Bits> unsigned DecodeChar(LzhTables& t, Bits& bits) {
+    if (t.cacheStale) t.BuildTop();
+    const TopEntry& top = t.top[bits.Peek(TopBits)];
     uint16_t path[T];
     path[0] = R;
-    std::memcpy(path + 1, top.path, sizeof top.path);
-    int depth = top.depth;
-    unsigned c = static_cast<unsigned>(tree.son[path[depth]]);
-    while (c < static_cast<unsigned>(T)) {
-        unsigned node = c + bits.GetBit();
-        path[++depth] = static_cast<uint16_t>(node);
-        c = static_cast<unsigned>(tree.son[node]);
+    if (t.freq[R] == MAX_FREQ) {
+        // The tree is rebuilt before this symbol is counted.
+        bits.Skip(top.depth);
+        unsigned c = static_cast<unsigned>(t.son[top.path[top.depth - 1]]);
+        while (c < static_cast<unsigned>(T))
+            c = static_cast<unsigned>(t.son[c + bits.GetBit()]);
+        t.update(c - T);
+        return c - T;
     }
-    c -= T;
-    tree.update(c, path, depth);
-    return c;
+    ++t.freq[R];
+    int depth = 0;
+    int deepestToMove = 0;
+    unsigned parent = R;
+    auto count = [&](unsigned node) {
+        path[++depth] = static_cast<uint16_t>(node);
+        unsigned f = t.freq[node];
+        unsigned next = t.freq[node + 1] - (node + 1 == parent ? 1u : 0u);
+        deepestToMove = f >= next ? depth : deepestToMove;
+        t.freq[node] = static_cast<uint16_t>(f + 1);
+        parent = node;
+    };
+    bits.Skip(top.depth);
+    for (int d = 0; d < top.depth; ++d)
+        count(top.path[d]);
+    unsigned c = static_cast<unsigned>(t.son[parent]);
+    while (c < static_cast<unsigned>(T)) {
+        count(c + bits.GetBit());
+        c = static_cast<unsigned>(t.son[parent]);
+    }
+    if (deepestToMove) t.MoveAfterCounting(path, deepestToMove);
+    return c - T;
 }
 
 // The code of the upper six bits (3 to 8 bits, known from the next 8), then the lower six.
