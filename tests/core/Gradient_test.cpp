@@ -2,14 +2,19 @@
 #include <gtest/gtest.h>
 
 TEST(Gradient, BlendColorMixesEachByteOnItsOwn) {
-    struct Case { std::uint32_t a, b; int i, n; std::uint32_t out; } cases[] = {
-        {0x800000, 0, 0, 256, 0x800000},   {0x800000, 0, 1, 256, 0x7F0000},
-        {0x800000, 0, 255, 256, 0},        {0x800000, 0, 128, 256, 0x400000},
+    struct Case {
+        std::uint32_t a, b;
+        int i, n;
+        std::uint32_t out;
+    } cases[] = {
+        {0x800000, 0, 0, 256, 0x800000},      {0x800000, 0, 1, 256, 0x7F0000},
+        {0x800000, 0, 255, 256, 0},           {0x800000, 0, 128, 256, 0x400000},
         {0x0000FF, 0xFF0000, 1, 2, 0x7F007F}, // 255/2 truncates in both bytes
         {0xFF000000, 0, 1, 2, 0x7F000000},    // the top byte blends too, without spilling
         {0x102030, 0x102030, 7, 9, 0x102030},
     };
-    for (const auto& c : cases) EXPECT_EQ(BlendColor(c.a, c.b, c.i, c.n), c.out) << c.i << "/" << c.n;
+    for (const auto& c : cases)
+        EXPECT_EQ(BlendColor(c.a, c.b, c.i, c.n), c.out) << c.i << "/" << c.n;
 }
 
 TEST(Gradient, RowsRunFromNavyToBlackWithoutRedOrGreen) {
