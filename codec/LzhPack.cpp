@@ -11,7 +11,9 @@ namespace {
 
 constexpr int MIN_MATCH = THRESHOLD + 1;
 constexpr int HASH_BITS = 14;
-constexpr int MAX_CHAIN = 128;         // candidates looked at per position
+constexpr int MAX_CHAIN = 32;          // candidates looked at per position
+constexpr int BLOCK = 4096;            // bytes parsed at once
+constexpr int NICE_LENGTH = 24;        // a match this long is taken without looking further
 constexpr int WINDOW_MASK = 2 * N - 1; // chain links kept for twice the window
 
 struct Match {
@@ -56,11 +58,9 @@ class Encoder {
         return ((s[0] << 10) ^ (s[1] << 5) ^ s[2]) * 2654435761u >> (32 - HASH_BITS);
     }
     void Insert(int p);
-    Match FindAndInsert(int p);
+    void FindAndInsert(int p, int limit, std::vector<Match>& matches);
     unsigned SymbolBits(unsigned symbol) const;
-    unsigned MatchBits(const Match& m) const {
-        return SymbolBits(255 - THRESHOLD + m.length) + PositionCodeLength(m.position >> 6) + 6;
-    }
+    void ParseBlock(int p, int end);
     void EncodeChar(unsigned symbol);
     void EncodePosition(unsigned position);
 
@@ -70,7 +70,11 @@ class Encoder {
     std::vector<int> prev_;
     LzhTree tree_;
     BitWriter bits_;
-    uint64_t bitsOut_ = 0;
+    // One block's parse: the matches at the current position, and the cheapest way found
+    // to reach each position with the bits it costs.
+    std::vector<Match> matches_;
+    std::vector<uint32_t> cost_;
+    std::vector<Match> step_;
 };
 
 Encoder::Encoder(std::string_view data, std::string& out)
@@ -88,30 +92,28 @@ void Encoder::Insert(int p) {
     head_[h] = p;
 }
 
-// The longest match at p, the nearest one among equally long ones.
-Match Encoder::FindAndInsert(int p) {
-    Match best;
-    int limit = std::min(F, end_ - p);
+// The matches at p up to limit bytes long, each longer than the one before and the nearest
+// of its length, so that every length up to the longest has its cheapest position.
+void Encoder::FindAndInsert(int p, int limit, std::vector<Match>& matches) {
     if (limit >= MIN_MATCH) {
         int oldest = std::max(0, p - N);
         const uint8_t* s = &text_[p];
+        int best = MIN_MATCH - 1;
         int chain = MAX_CHAIN;
         for (int q = head_[Hash(p)]; q >= oldest && chain-- > 0; q = prev_[q & WINDOW_MASK]) {
             const uint8_t* t = &text_[q];
-            if (t[best.length] != s[best.length] || t[0] != s[0]) continue;
+            if (t[best] != s[best] || t[0] != s[0]) continue;
             int len = 0;
             while (len < limit && t[len] == s[len])
                 ++len;
-            if (len > best.length) {
-                best.length = len;
-                best.position = static_cast<unsigned>(p - q - 1);
+            if (len > best) {
+                best = len;
+                matches.push_back({len, static_cast<unsigned>(p - q - 1)});
                 if (len == limit) break;
             }
         }
-        if (best.length < MIN_MATCH) best.length = 0;
     }
     Insert(p);
-    return best;
 }
 
 unsigned Encoder::SymbolBits(unsigned symbol) const {
@@ -127,7 +129,6 @@ void Encoder::EncodeChar(unsigned symbol) {
     for (int k = tree_.prnt[symbol + T]; k != R; k = tree_.prnt[k])
         code |= uint64_t(k & 1) << length++;
     bits_.Put(code, length);
-    bitsOut_ += length;
     tree_.update(symbol);
 }
 
@@ -136,57 +137,69 @@ void Encoder::EncodePosition(unsigned position) {
     unsigned length = PositionCodeLength(upper);
     bits_.Put(positionTables.p_code[upper] >> (8 - length), length);
     bits_.Put(position & 0x3F, 6);
-    bitsOut_ += length + 6;
 }
 
-// Lazy matching: a match is put off by one byte when the literal and the next match cost
-// less than this match and the bytes the next one covers beyond it.
+// Blocks of the input are parsed for the fewest bits, priced by the code lengths of the
+// tree as it stands at the start of the block.
 void Encoder::Run() {
-    int p = PREFIX;
     // Positions just before the data can be matched into the spaces.
     for (int q = std::max(0, PREFIX - F); q < PREFIX; ++q)
         Insert(q);
-    Match m = FindAndInsert(p);
-    while (p < end_) {
-        // Bits per byte so far, in 1/16 bits: the price of bytes one choice leaves uncovered.
-        uint64_t done = static_cast<uint64_t>(p - PREFIX);
-        unsigned perByte = done ? static_cast<unsigned>(std::min<uint64_t>(bitsOut_ * 16 / done, 160)) : 64;
-        if (m.length >= MIN_MATCH) {
-            unsigned matchCost = MatchBits(m) * 16;
-            if (m.length == MIN_MATCH) {
-                unsigned literals = 0;
-                for (int k = 0; k < MIN_MATCH; ++k)
-                    literals += SymbolBits(text_[p + k]) * 16;
-                if (literals <= matchCost) m.length = 0;
-            }
-        }
-        if (m.length < MIN_MATCH) {
-            EncodeChar(text_[p]);
-            ++p;
-            if (p < end_) m = FindAndInsert(p);
+    for (int p = PREFIX; p < end_; p = std::min(end_, p + BLOCK))
+        ParseBlock(p, std::min(end_, p + BLOCK));
+    bits_.Flush();
+}
+
+void Encoder::ParseBlock(int p, int end) {
+    int n = end - p;
+    unsigned bits[N_CHAR];
+    for (unsigned s = 0; s < N_CHAR; ++s)
+        bits[s] = SymbolBits(s);
+    cost_.assign(n + 1, UINT32_MAX);
+    step_.resize(n + 1);
+    cost_[0] = 0;
+    int skipTo = 0;
+    for (int i = 0; i < n; ++i) {
+        if (i < skipTo) {
+            Insert(p + i);
             continue;
         }
-        Match next = p + 1 < end_ ? FindAndInsert(p + 1) : Match{};
-        if (next.length > 0) {
-            int extra = next.length + 1 - m.length;
-            unsigned costNow = MatchBits(m) * 16 + std::max(extra, 0) * perByte;
-            unsigned costLater =
-                (SymbolBits(text_[p]) + MatchBits(next)) * 16 + std::max(-extra, 0) * perByte;
-            if (costLater < costNow) {
-                EncodeChar(text_[p]);
-                ++p;
-                m = next;
-                continue;
+        matches_.clear();
+        FindAndInsert(p + i, std::min(F, n - i), matches_);
+        uint32_t literal = cost_[i] + bits[text_[p + i]];
+        if (literal < cost_[i + 1]) {
+            cost_[i + 1] = literal;
+            step_[i + 1] = {1, 0};
+        }
+        // A long match is taken as it is: the parse starts again where it ends.
+        int length =
+            matches_.empty() || matches_.back().length < NICE_LENGTH ? MIN_MATCH : matches_.back().length;
+        for (const Match& m : matches_) {
+            uint32_t position = cost_[i] + PositionCodeLength(static_cast<int>(m.position >> 6)) + 6;
+            for (; length <= m.length; ++length) {
+                uint32_t c = position + bits[255 - THRESHOLD + length];
+                if (c < cost_[i + length]) {
+                    cost_[i + length] = c;
+                    step_[i + length] = {length, m.position};
+                }
             }
         }
-        EncodeChar(255 - THRESHOLD + m.length);
-        EncodePosition(m.position);
-        for (int q = p + 2; q < p + m.length; ++q)
-            Insert(q);
-        p += m.length;
-        if (p < end_) m = FindAndInsert(p);
+        if (!matches_.empty() && matches_.back().length >= NICE_LENGTH) skipTo = i + matches_.back().length;
     }
-    bits_.Flush();
+    // The steps back from the end, then coded from the start.
+    std::vector<Match> steps;
+    for (int i = n; i > 0; i -= step_[i].length)
+        steps.push_back(step_[i]);
+    int i = p;
+    for (auto it = steps.rbegin(); it != steps.rend(); ++it) {
+        if (it->length == 1) {
+            EncodeChar(text_[i]);
+        } else {
+            EncodeChar(255 - THRESHOLD + it->length);
+            EncodePosition(it->position);
+        }
+        i += it->length;
+    }
 }
 
 } // namespace
