@@ -159,6 +159,10 @@ void TForm::PaintBackground(HDC dc) {
     canvas_ = nullptr;
 }
 
+void TForm::Paint(HDC dc) {
+    PaintBackground(dc);
+}
+
 // Enter and Escape arrive from the dialog keys as the commands IDOK and IDCANCEL, or as the
 // id of a focused button.
 void TForm::ClickDialogKey(WORD id) {
@@ -169,14 +173,7 @@ void TForm::ClickDialogKey(WORD id) {
 LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
-        return 1; // painted with the rest in WM_PAINT
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(handle_, &paint);
-        PaintBackground(dc);
-        EndPaint(handle_, &paint);
-        return 0;
-    }
+        return 1; // painted with the rest in Paint
     case WM_CLOSE:
         Close();
         return 0;

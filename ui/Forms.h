@@ -35,6 +35,7 @@ class TForm : public TControl {
     // Registers a timer of this form; returns its timer id.
     UINT AddTimer(TTimer& timer);
     void PaintBackground(HDC dc) override;
+    void Paint(HDC dc) override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
