@@ -25,7 +25,8 @@ std::string UnpackContainer(std::string_view container) {
 
     // The size field is not trusted for the first allocation: each input byte yields at most
     // a few hundred output bytes.
-    std::string out(std::min<size_t>(static_cast<size_t>(size), container.size() * 512) + lzh::F, '\0');
+    auto first = std::min<uint64_t>(static_cast<uint64_t>(size), uint64_t{container.size()} * 512);
+    std::string out(static_cast<size_t>(first) + lzh::F, '\0');
     char* next = out.data();
     char* end = next + out.size();
     const uint8_t* in = bytes + ContainerHeaderSize;
