@@ -69,6 +69,10 @@ std::string Window::Text() const {
     return text;
 }
 
+LRESULT Window::Send(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return SendTo(handle_, message, wParam, lParam);
+}
+
 std::string Window::ClassName() const {
     char name[256] = "";
     GetClassNameA(handle_, name, sizeof name);

@@ -40,6 +40,8 @@ class Window {
     // Posted rather than sent: a click that opens a modal window would not return.
     bool Click(const std::string& caption) const;
     void Close() const { PostMessageA(handle_, WM_CLOSE, 0, 0); }
+    // A message without pointers (a check box's state, say); its answer.
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
   private:
     HWND handle_ = nullptr;

@@ -58,6 +58,12 @@ ScreenImage Screenshot(const std::string& scenario) {
     return image;
 }
 
+std::string WithoutLineEnd(std::string text) {
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
+    return text;
+}
+
 RECT RelativeTo(const RECT& screenRect, const Window& window) {
     const RECT client = window.ClientRect();
     return {screenRect.left - client.left, screenRect.top - client.top, screenRect.right - client.left,

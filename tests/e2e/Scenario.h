@@ -31,6 +31,9 @@ int Scaled(int designPixels);
 // the pixels per inch and the colour depth; returns the capture for pixel checks.
 ScreenImage Screenshot(const std::string& scenario);
 
+// A memo's text without the line break after its last line.
+std::string WithoutLineEnd(std::string text);
+
 // A rectangle of a window relative to the client area of another one.
 RECT RelativeTo(const RECT& screenRect, const Window& window);
 
