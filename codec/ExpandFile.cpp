@@ -110,6 +110,7 @@ void ExpandStream(HANDLE input, HANDLE output, uint8_t* inputBuffer, uint8_t* ou
         if (actual == 0 && ++missing > lzh::LookaheadBytes) ReadCheck(0, count);
     };
     LzhUnpackResult result = LzhUnpack(size, read, WriteOutputBytes);
+    // A stream that needed bits beyond the end of the file is truncated.
     if (result.overrun) ReadCheck(0, 1);
     // Only a damaged stream ends with a match that runs past the stored size.
     if (result.written != size) throw ELzrw1Exception(InputName + ": Keine komprimierte Datei!");

@@ -14,7 +14,8 @@ class ELzrw1Exception : public Exception {
 extern std::string InputName;
 extern std::string OutputName;
 
-// 1 on success, -1 on any failure. Once the output file was created, a failure deletes it.
+// 1 on success, -1 on any failure, a truncated or visibly damaged stream included. Once the
+// output file was created, a failure deletes it.
 int32_t ExpandFile();
 
 // ExpandFile with the reason: raises ELzrw1Exception or ElzhException on failure.
