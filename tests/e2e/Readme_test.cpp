@@ -33,7 +33,7 @@ class ReadmeTest : public ::testing::Test {
         ASSERT_TRUE(program->Started());
         wizard = WaitWindowOverBackground(*program);
         ASSERT_TRUE(wizard) << "no wizard";
-        ASSERT_TRUE(wizard.Click("&Weiter "));
+        ASSERT_TRUE(wizard.Click("&Weiter ")) << "no Next button on " << Describe(wizard);
     }
 
     // Presses "Info..." (once the information page shows it) and returns the viewer.
@@ -60,7 +60,7 @@ class ReadmeTest : public ::testing::Test {
 TEST_F(ReadmeTest, ShowsTheFileAndReloadsItOnEveryOpening) {
     const std::string first = "Neu in Version 3:\r\nGrößere Karteikarten.";
     medium.Write("Liesmich.txt", first + "\r\n");
-    StartAndOpenInfoPage();
+    ASSERT_NO_FATAL_FAILURE(StartAndOpenInfoPage());
     Window viewer = OpenViewer();
     ASSERT_TRUE(viewer) << "no viewer";
     EXPECT_TRUE(WaitUntil([&] { return MemoText(viewer) == first; })) << MemoText(viewer);
@@ -85,7 +85,7 @@ TEST_F(ReadmeTest, ShowsTheFileAndReloadsItOnEveryOpening) {
 
 // Without the file the error box names it, and the viewer stays usable with its first line.
 TEST_F(ReadmeTest, ReportsAMissingFileAndStaysUsable) {
-    StartAndOpenInfoPage();
+    ASSERT_NO_FATAL_FAILURE(StartAndOpenInfoPage());
     ASSERT_TRUE(WaitUntil([&] { return wizard.Click("Info..."); })) << "no Info button";
     const std::string message = "Kann Datei " + medium.Dir() + "Liesmich.txt nicht öffnen";
     const Window error =

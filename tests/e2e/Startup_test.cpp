@@ -205,7 +205,7 @@ TEST_P(EarlierInstallationTest, ProposesItsDirectoryWhileItExists) {
     const Window wizard = WaitWindowOverBackground(program);
     ASSERT_TRUE(wizard) << "no wizard";
     const Window path = PathField(wizard);
-    ASSERT_TRUE(path) << "no path field";
+    ASSERT_TRUE(path) << "no path field on " << Describe(wizard);
     const std::string proposed =
         *GetParam().proposed ? medium.Dir() + GetParam().proposed : ProposedTarget(medium);
     EXPECT_EQ(path.Text(), proposed);
