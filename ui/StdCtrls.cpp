@@ -29,7 +29,8 @@ void TLabel::FitToCaption() {
     SetBounds(Left(), Top(), rect.right, rect.bottom);
 }
 
-TButton::TButton(TControl& parent, const ControlDesign& design) : TButton(parent, design, BS_PUSHBUTTON) {}
+TButton::TButton(TControl& parent, const ControlDesign& design)
+    : TButton(parent, design, design.Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) {}
 
 TButton::TButton(TControl& parent, const ControlDesign& design, DWORD style) : TControl(&parent, design) {
     CreateHandle("BUTTON", style | WS_TABSTOP);
