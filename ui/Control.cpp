@@ -129,8 +129,9 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The control's own flag: true even while its form is still hidden.
 bool TControl::Visible() const {
-    return IsWindowVisible(handle_) || (GetWindowLongPtrA(handle_, GWL_STYLE) & WS_VISIBLE);
+    return (GetWindowLongPtrA(handle_, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 void TControl::SetVisible(bool visible) {

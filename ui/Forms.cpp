@@ -54,10 +54,9 @@ TForm::TForm(const FormDesign& design) : TControl(nullptr, FormAsControl(design)
         SetBounds((ScreenWidth() - Width()) / 2, (ScreenHeight() - Height()) / 2, Width(), Height());
 }
 
+// The timers, members of the derived form, are gone by now and have stopped themselves.
 TForm::~TForm() {
     if (Application.ActiveForm == this) Application.ActiveForm = nullptr;
-    for (TTimer* timer : timers_)
-        timer->SetEnabled(false);
 }
 
 void TForm::DoCreate() {
