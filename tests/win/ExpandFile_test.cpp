@@ -134,6 +134,11 @@ TEST(ExpandFile, InputOrOutputThatCannotBeOpened) {
     EXPECT_EQ(busy.message, "Konnte " + out + " nicht öffnen!");
     EXPECT_EQ(ReadFileBytes(out), "old version in use");
 
+    // Expanding a file onto itself cannot destroy it.
+    Outcome onto = Expand(in, in);
+    EXPECT_EQ(onto.message, "Konnte " + in + " nicht öffnen!");
+    EXPECT_EQ(ReadFileBytes(in), ReadTestData("lzhuf/one_byte.bi_"));
+
     // The input was closed again: it can be expanded, and removed.
     EXPECT_EQ(Expand(in, out).result, 1);
     EXPECT_TRUE(DeleteFileA(in.c_str()));
