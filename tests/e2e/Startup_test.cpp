@@ -3,6 +3,7 @@
 #include "Scenario.h"
 #include "WineDrive.h"
 #include "ui/Registry.h"
+#include <map>
 #include <optional>
 #include <gtest/gtest.h>
 
@@ -107,16 +108,16 @@ TEST_P(MissingScriptTest, SaysSoAndEndsWithoutAnotherWindow) {
     const Process program(dir + GetParam().programName, "");
     ASSERT_TRUE(program.Started());
 
-    std::vector<std::string> others;
-    auto noteOthers = [&](const Window& box) {
+    // Every window shown meanwhile; the box itself is struck off at the end.
+    std::map<HWND, std::string> shown;
+    auto noteShown = [&] {
         for (const auto& window : program.TopWindows())
-            if (window.Handle() != box.Handle())
-                others.push_back(window.ClassName() + " \"" + window.Text() + "\"");
+            shown.emplace(window.Handle(), Describe(window));
     };
     Window box;
     WaitUntil([&] {
+        noteShown();
         box = program.WaitWindow("Setup", 0);
-        noteOthers(box);
         return static_cast<bool>(box) || !program.Running();
     });
     ASSERT_TRUE(box) << "no message box";
@@ -128,10 +129,14 @@ TEST_P(MissingScriptTest, SaysSoAndEndsWithoutAnotherWindow) {
 
     ASSERT_TRUE(box.Click("OK"));
     WaitUntil([&] {
-        noteOthers(box);
+        noteShown();
         return !program.Running();
     });
     EXPECT_EQ(program.WaitExit(0), std::optional<DWORD>(0));
+    shown.erase(box.Handle());
+    std::vector<std::string> others;
+    for (const auto& [handle, description] : shown)
+        others.push_back(description);
     EXPECT_EQ(others, std::vector<std::string>{});
     EXPECT_FALSE(UninstallKeyExists(medium)) << "nothing is written before the program ends";
 }
