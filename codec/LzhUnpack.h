@@ -23,12 +23,11 @@ struct LzhUnpackResult {
 namespace lzh {
 
 // The first TopBits bits of a code, looked up at once: the nodes they lead through from the
-// root, and the son entry of the last of them (T + symbol when that is a leaf).
+// root, ending at a leaf or at the level TopBits.
 constexpr int TopBits = 5;
 struct TopEntry {
     uint16_t path[TopBits];
     uint16_t depth;
-    uint16_t next;
 };
 
 struct LzhTables : LzhTree {
