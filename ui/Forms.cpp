@@ -67,13 +67,11 @@ void TForm::Show() {
     if (OnShow) Application.Call(OnShow);
     ShowWindow(handle_, SW_SHOW);
     BringToFront();
-    // The keyboard goes to the default button, else to the first control that takes it.
+    // The keyboard goes to the default button. Nothing else is focused on purpose: a tree view
+    // that gets the focus selects its first item by itself.
     HWND focus = GetFocus();
     if (focus && IsChild(handle_, focus)) return;
-    if (TControl* button = FindButton(true))
-        button->SetFocus();
-    else if (HWND first = GetNextDlgTabItem(handle_, nullptr, FALSE))
-        ::SetFocus(first);
+    if (TControl* button = FindButton(true)) button->SetFocus();
 }
 
 void TForm::Hide() {
