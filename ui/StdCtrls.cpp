@@ -26,7 +26,8 @@ void TLabel::FitToCaption() {
     ScreenDC dc;
     SelectObjectScope selected(dc.get(), FontHandleOf());
     DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &rect, DT_CALCRECT | DT_SINGLELINE);
-    SetBounds(Left(), Top(), rect.right, rect.bottom);
+    // A little room for italic overhang, which the measured extent leaves out.
+    SetBounds(Left(), Top(), rect.right + Scaled(4), rect.bottom);
 }
 
 TButton::TButton(TControl& parent, const ControlDesign& design)
