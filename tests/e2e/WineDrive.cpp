@@ -65,14 +65,18 @@ WineDrive::WineDrive(const std::string& folder) {
     if (unixPath.empty()) return;
     const DWORD used = GetLogicalDrives();
     for (char letter = 'R'; letter <= 'Y'; ++letter) {
-        if (used & (1u << (letter - 'A'))) continue;
-        if (DefineDrive(letter, unixPath)) letter_ = letter;
+        if (used & (1u << (letter - 'A')) || !DefineDrive(letter, unixPath)) continue;
+        letter_ = letter;
         return;
     }
 }
 
 WineDrive::~WineDrive() {
-    if (letter_) DefineDrive(letter_, {});
+    if (!letter_) return;
+    DefineDrive(letter_, {});
+    // The mount manager leaves the drive's name in the system's name space; without this the
+    // letter would count as used until the Wine server ends.
+    DefineDosDeviceA(DDD_REMOVE_DEFINITION, Root().substr(0, 2).c_str(), nullptr);
 }
 
 } // namespace e2e
