@@ -16,8 +16,12 @@ std::string Setuppack() {
     return dir.substr(0, dir.rfind('\\') + 1) + "tools\\setuppack.exe";
 }
 
+// A run that hangs until RunProgram gives up must not pass for an error exit.
 long RunSetuppack(const std::string& arguments) {
-    return RunProgram("\"" + Setuppack() + "\" " + arguments);
+    DWORD start = GetTickCount();
+    long code = RunProgram("\"" + Setuppack() + "\" " + arguments, 30000);
+    EXPECT_LT(GetTickCount() - start, 30000u) << arguments;
+    return code;
 }
 
 bool Exists(const std::string& path) {
