@@ -177,18 +177,6 @@ INSTANTIATE_TEST_SUITE_P(Switches, UnattendedTest,
                                            SwitchCase{"shift_ctrl", "", true, true}),
                          CaseName<SwitchCase>);
 
-// Unattended, the wizard runs where nobody sees it.
-TEST(UnattendedWizard, OpensOutOfSight) {
-    const Medium medium("Setup.exe");
-    ASSERT_TRUE(medium.HasProgram());
-    WriteMedium(medium, true);
-    const Process program(medium.ProgramPath(), "/s");
-    ASSERT_TRUE(program.Started());
-    const StartWatch watch = WatchStart(program);
-    ASSERT_TRUE(watch.opened) << "no wizard";
-    EXPECT_GE(watch.opened.Rect().left, GetSystemMetrics(SM_CXSCREEN)) << Describe(watch.opened);
-}
-
 // A reinstallation proposes the directory of the earlier installation's uninstaller, if that
 // directory still exists; otherwise the script's own proposal stands.
 TEST_P(EarlierInstallationTest, ProposesItsDirectoryWhileItExists) {
