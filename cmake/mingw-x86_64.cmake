@@ -1,15 +1,2 @@
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(TOOLCHAIN_PREFIX x86_64-w64-mingw32)
-# posix: googletest needs std::mutex, which the win32 thread model lacks.
-# win32: the shipping program, smaller without the pthread layer.
-if(NOT SETUP_MINGW_THREADS)
-  set(SETUP_MINGW_THREADS posix)
-endif()
-set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-${SETUP_MINGW_THREADS})
-set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-${SETUP_MINGW_THREADS})
-set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(SETUP_MINGW_ARCH x86_64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

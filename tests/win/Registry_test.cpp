@@ -7,6 +7,13 @@ const char* kTestKey = "Software\\SetupTests\\Registry";
 class RegistryTest : public ::testing::Test {
 protected:
     void TearDown() override { TRegistry(HKEY_CURRENT_USER).DeleteKey("Software\\SetupTests"); }
+    // Stores a value of any type, past the accessor.
+    static void SetRaw(const char* name, DWORD type, const void* data, DWORD size) {
+        HKEY key;
+        ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kTestKey, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
+        RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+        RegCloseKey(key);
+    }
 };
 } // namespace
 
@@ -31,12 +38,9 @@ TEST_F(RegistryTest, StringsRoundTripAndAbsentValueIsEmpty) {
 TEST_F(RegistryTest, ExpandableStringIsReadUnexpanded) {
     TRegistry reg(HKEY_CURRENT_USER);
     ASSERT_TRUE(reg.OpenKey(kTestKey, true));
-    HKEY key;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kTestKey, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
     const char text[] = "%SystemDrive%\\Profiles";
-    RegSetValueExA(key, "P", 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(text), sizeof text);
-    RegSetValueExA(key, "NoZero", 0, REG_SZ, reinterpret_cast<const BYTE*>("abc"), 3);
-    RegCloseKey(key);
+    SetRaw("P", REG_EXPAND_SZ, text, sizeof text);
+    SetRaw("NoZero", REG_SZ, "abc", 3);
     EXPECT_EQ(reg.ReadString("P"), text);
     EXPECT_EQ(reg.ReadString("NoZero"), "abc");
 }
@@ -44,11 +48,8 @@ TEST_F(RegistryTest, ExpandableStringIsReadUnexpanded) {
 TEST_F(RegistryTest, OtherTypeRaisesInvalidDataType) {
     TRegistry reg(HKEY_CURRENT_USER);
     ASSERT_TRUE(reg.OpenKey(kTestKey, true));
-    HKEY key;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kTestKey, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
     DWORD number = 5;
-    RegSetValueExA(key, "Zahl", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
-    RegCloseKey(key);
+    SetRaw("Zahl", REG_DWORD, &number, sizeof number);
     try {
         reg.ReadString("Zahl");
         FAIL() << "no error";
